@@ -138,7 +138,10 @@ frmspectro::~frmspectro() = default;
 void frmspectro::crearcontroles()
 {
     setFixedSize(twips(10095), twips(7065));
+    // The layout was designed for a narrow 8 pt sans serif; Arial's metrics come closest.
     QFont fuente = font();
+    fuente.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                        QStringLiteral("Helvetica")});
     fuente.setPointSizeF(8);
     setFont(fuente);
 

@@ -106,6 +106,7 @@ void Lienzo::pintar(Funcion &&funcion)
         QPainter p(&m_imagen);
         funcion(p);
     }
+    ++m_dibujos;
     update();
 }
 

@@ -43,6 +43,8 @@ public:
     void rectangulo(double x1, double y1, double x2, double y2, QRgb color);
 
     const QImage &imagen() const { return m_imagen; }
+    // Counts the drawing calls made on the image; it tells a redraw from an untouched picture.
+    quint64 dibujos() const { return m_dibujos; }
     // Sizes the image to the picture's inner area at once, also while the picture is hidden.
     void ajustarimagen();
 
@@ -75,6 +77,7 @@ private:
 
     QImage m_imagen;
     std::unique_ptr<QPainter> m_pintor;
+    quint64 m_dibujos = 0;
     QRgb m_fondo = qRgb(255, 255, 255);
     double m_izquierda = 0;
     double m_arriba = 0;

@@ -6,6 +6,7 @@
 #include "lienzo.h"
 #include "rutasprueba.h"
 #include "tablalineas.h"
+#include "ventanaprueba.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,21 +89,18 @@ private slots:
     void almacenausente();
 
 private:
-    void elegir(const QString &elemento, const QString &tipo);
-    void teclear(const char *caja, const QString &texto);
     int columna(double londa) const;
     template<typename T>
     T *control(const char *nombre) const
     {
-        T *c = m_ventana->findChild<T *>(QString::fromLatin1(nombre));
-        if (!c)
-            qFatal("control %s missing", nombre);
-        return c;
+        return m_prueba->control<T>(nombre);
     }
+    void elegir(const QString &elemento, const QString &tipo) const { m_prueba->elegir(elemento, tipo); }
+    void teclear(const char *caja, const QString &texto) const { m_prueba->teclear(caja, texto); }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<frmspectro> m_ventana;
-    QStringList m_avisos;
+    std::unique_ptr<VentanaPrueba> m_prueba;
+    frmspectro *m_ventana = nullptr;
 };
 
 void tst_Frmspectro::initTestCase()
@@ -111,39 +109,20 @@ void tst_Frmspectro::initTestCase()
     QVERIFY(m_dir.isValid());
     const QString error = almacenprueba::crear(m_dir.filePath(QStringLiteral("lineasNist.sqlite")), filasprueba());
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    idiomas::rutaidioma = rutasprueba::runtime() + QStringLiteral("/idioma.lng");
-    idiomas::idiomaactual = QStringLiteral("Español");
-    QVERIFY2(idiomas::comprobarfichero(idiomas::rutaidioma).isEmpty(), qPrintable(idiomas::rutaidioma));
+    const QString lng = rutasprueba::runtime() + QStringLiteral("/idioma.lng");
+    QVERIFY2(idiomas::comprobarfichero(lng).isEmpty(), qPrintable(lng));
 }
 
 void tst_Frmspectro::init()
 {
-    m_avisos.clear();
-    m_ventana = std::make_unique<frmspectro>(m_dir.path(), nullptr,
-                                             [this](const QString &, const QString &texto) { m_avisos << texto; });
-    m_ventana->show();
+    m_prueba = std::make_unique<VentanaPrueba>(m_dir.path());
+    m_ventana = &m_prueba->ventana();
 }
 
 void tst_Frmspectro::cleanup()
 {
-    m_ventana.reset();
-}
-
-void tst_Frmspectro::elegir(const QString &elemento, const QString &tipo)
-{
-    auto *cmbirisdal = control<QComboBox>("cmbirisdal");
-    auto *cmbtipo = control<QComboBox>("cmbtipo");
-    cmbtipo->setEditText(tipo);
-    cmbirisdal->setEditText(elemento);
-    emit cmbirisdal->activated(0); // the combo's choice runs the query with the texts shown
-}
-
-void tst_Frmspectro::teclear(const char *caja, const QString &texto)
-{
-    auto *t = control<QLineEdit>(caja);
-    t->setFocus();
-    t->setText(texto);
-    QTest::keyClick(t, Qt::Key_Return);
+    m_ventana = nullptr;
+    m_prueba.reset();
 }
 
 int tst_Frmspectro::columna(double londa) const
@@ -154,7 +133,7 @@ int tst_Frmspectro::columna(double londa) const
 
 void tst_Frmspectro::arranque()
 {
-    QVERIFY(m_avisos.isEmpty());
+    QVERIFY(m_prueba->avisos().isEmpty());
     QVERIFY(control<QRadioButton>("optirisdal_0")->isChecked());
     QVERIFY(control<QCheckBox>("chkabsorcion")->isChecked());
     QVERIFY(control<QCheckBox>("chklong")->isChecked());
@@ -321,7 +300,7 @@ void tst_Frmspectro::cambiodeespecie()
     QCOMPARE(m_ventana->tabla().numerolineas(), 2);
     elegir(QStringLiteral("H'"), QStringLiteral("I"));
     QCOMPARE(m_ventana->tabla().numerolineas(), 0);
-    QVERIFY(m_avisos.isEmpty());
+    QVERIFY(m_prueba->avisos().isEmpty());
     // An empty result draws the band alone.
     const Lienzo &e = m_ventana->espectro();
     const int x = columna(656.279);
