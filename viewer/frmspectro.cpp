@@ -133,7 +133,13 @@ frmspectro::frmspectro(const QString &directorio, QWidget *parent, Avisador avis
     conectar();
 }
 
-frmspectro::~frmspectro() = default;
+frmspectro::~frmspectro()
+{
+    // Children still emit while QWidget tears them down (a box losing focus finishes its editing);
+    // by then this window's handlers must no longer run.
+    for (QObject *hijo : findChildren<QObject *>())
+        hijo->disconnect(this);
+}
 
 void frmspectro::crearcontroles()
 {
