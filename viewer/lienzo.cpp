@@ -76,23 +76,18 @@ void Lienzo::setColorfondo(QRgb color)
     m_fondo = color;
 }
 
-void Lienzo::limpiar()
+template<typename Funcion>
+void Lienzo::escribir(Funcion &&funcion)
 {
-    pintar([this](QPainter &p) { p.fillRect(m_imagen.rect(), QColor::fromRgb(m_fondo)); });
-}
-
-void Lienzo::linea(double x1, double y1, double x2, double y2, QRgb color)
-{
-    pintar([&](QPainter &p) {
-        p.setPen(QColor::fromRgb(color));
-        p.drawLine(apixel(x1, y1), apixel(x2, y2));
-    });
-}
-
-void Lienzo::rectangulo(double x1, double y1, double x2, double y2, QRgb color)
-{
-    const QRect r = QRect(apixel(x1, y1), apixel(x2, y2)).normalized();
-    pintar([&](QPainter &p) { p.fillRect(r, QColor::fromRgb(color)); });
+    if (m_imagen.isNull())
+        return;
+    ++m_dibujos;
+    // No painter may stay open while pixels are written directly: a detached image would leave
+    // it drawing on the old buffer.
+    m_pintor.reset();
+    funcion();
+    if (!m_endibujo)
+        update();
 }
 
 template<typename Funcion>
@@ -100,29 +95,72 @@ void Lienzo::pintar(Funcion &&funcion)
 {
     if (m_imagen.isNull())
         return;
-    if (m_pintor) {
-        funcion(*m_pintor);
-    } else {
+    ++m_dibujos;
+    if (!m_endibujo) {
         QPainter p(&m_imagen);
         funcion(p);
+        update();
+        return;
     }
-    ++m_dibujos;
-    update();
+    // Inside a Dibujo one painter serves all calls; the Dibujo asks for the repaint when it ends.
+    if (!m_pintor)
+        m_pintor = std::make_unique<QPainter>(&m_imagen);
+    funcion(*m_pintor);
+}
+
+void Lienzo::limpiar()
+{
+    escribir([this] { m_imagen.fill(m_fondo); });
+}
+
+void Lienzo::linea(double x1, double y1, double x2, double y2, QRgb color)
+{
+    const QPoint a = apixel(x1, y1);
+    const QPoint b = apixel(x2, y2);
+    if (a.x() == b.x()) {
+        // Vertical strokes (band columns, lines, ticks) are written straight into the image.
+        rellenar(QRect(QPoint(a.x(), std::min(a.y(), b.y())), QPoint(a.x(), std::max(a.y(), b.y()))), color);
+        return;
+    }
+    pintar([&](QPainter &p) {
+        if (p.pen().color().rgb() != color)
+            p.setPen(QColor::fromRgb(color));
+        p.drawLine(a, b);
+    });
+}
+
+void Lienzo::rectangulo(double x1, double y1, double x2, double y2, QRgb color)
+{
+    rellenar(QRect(apixel(x1, y1), apixel(x2, y2)).normalized(), color);
+}
+
+void Lienzo::rellenar(const QRect &zona, QRgb color)
+{
+    const QRect r = zona & m_imagen.rect();
+    if (r.isEmpty())
+        return;
+    escribir([&] {
+        uchar *base = m_imagen.bits(); // detaches once, not once per row
+        const qsizetype paso = m_imagen.bytesPerLine();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto *fila = reinterpret_cast<QRgb *>(base + y * paso);
+            std::fill(fila + r.left(), fila + r.right() + 1, color | 0xff000000u);
+        }
+    });
 }
 
 Lienzo::Dibujo::Dibujo(Lienzo &lienzo)
     : m_lienzo(lienzo)
 {
-    if (!m_lienzo.m_pintor && !m_lienzo.m_imagen.isNull()) {
-        m_lienzo.m_pintor = std::make_unique<QPainter>(&m_lienzo.m_imagen);
-        m_propio = true;
-    }
+    ++m_lienzo.m_endibujo;
 }
 
 Lienzo::Dibujo::~Dibujo()
 {
-    if (m_propio)
+    if (--m_lienzo.m_endibujo == 0) {
         m_lienzo.m_pintor.reset();
+        m_lienzo.update();
+    }
 }
 
 void Lienzo::paintEvent(QPaintEvent *event)

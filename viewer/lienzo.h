@@ -58,7 +58,6 @@ public:
 
     private:
         Lienzo &m_lienzo;
-        bool m_propio = false;
     };
 
 signals:
@@ -74,10 +73,15 @@ private:
     // Runs a drawing on the open painter of a Dibujo, or on a painter of its own.
     template<typename Funcion>
     void pintar(Funcion &&funcion);
+    // Runs a direct change of the image's pixels.
+    template<typename Funcion>
+    void escribir(Funcion &&funcion);
+    void rellenar(const QRect &zona, QRgb color);
 
     QImage m_imagen;
     std::unique_ptr<QPainter> m_pintor;
     quint64 m_dibujos = 0;
+    int m_endibujo = 0;
     QRgb m_fondo = qRgb(255, 255, 255);
     double m_izquierda = 0;
     double m_arriba = 0;
