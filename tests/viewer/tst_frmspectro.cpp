@@ -87,6 +87,7 @@ private slots:
     void ventanatecleadarechazada_data();
     void ventanatecleadarechazada();
     void almacenausente();
+    void anchuracero();
 
 private:
     int columna(double londa) const;
@@ -496,6 +497,22 @@ void tst_Frmspectro::almacenausente()
     QCOMPARE(ventana.tabla().numerolineas(), 0);
     const QImage &img = ventana.espectro().imagen();
     QCOMPARE(img.pixel(0, img.height() / 2), qRgb(97, 0, 97));
+}
+
+void tst_Frmspectro::anchuracero()
+{
+    // No mapping exists for a window or picture of zero width: the line view shows the black field
+    // and the Lorentz view its cleared picture, without dividing by zero.
+    const auto alto = qint16(-m_ventana->espectro().escalaalto());
+    const auto ancho = qint16(m_ventana->espectro().escalaancho());
+    for (const auto &[a, vmin, vmax] : {std::tuple<qint16, qint32, qint32>{0, 380, 780}, {ancho, 500, 500}}) {
+        m_ventana->irisdal(a, alto, vmin, vmax);
+        QCOMPARE(pixel(m_ventana->espectro(), ancho / 2), qRgb(0, 0, 0));
+        m_ventana->irisdal_lorentz(a, alto, vmin, vmax, 1);
+        QVERIFY(std::isfinite(m_ventana->espectrolorentz().escalaarriba()));
+    }
+    m_ventana->redibujar();
+    QCOMPARE(rgbtexto(pixel(m_ventana->espectro(), 0)), QStringLiteral("(97, 0, 97)"));
 }
 
 QTEST_MAIN(tst_Frmspectro)
