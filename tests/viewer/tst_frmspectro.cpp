@@ -82,6 +82,7 @@ private slots:
     void lorentzanchura();
     void lorentzmuchaslineas();
     void cambiodevista();
+    void repintadosindibujo();
     void ventanatecleada_data();
     void ventanatecleada();
     void ventanatecleadarechazada_data();
@@ -421,6 +422,20 @@ void tst_Frmspectro::cambiodevista()
     QVERIFY(control<QWidget>("Label2")->isVisible());
     QVERIFY(!control<QWidget>("txtgamma")->isVisible());
     QCOMPARE(m_ventana->espectro().imagen(), antes);
+}
+
+void tst_Frmspectro::repintadosindibujo()
+{
+    // Uncovering the window repaints from the persistent image; nothing is drawn again.
+    const quint64 antes = m_ventana->espectro().dibujos();
+    const QImage imagen = m_ventana->espectro().imagen().copy();
+    m_ventana->repaint();
+    m_ventana->espectro().repaint();
+    QCOMPARE(m_ventana->espectro().dibujos(), antes);
+    const QImage pantalla = m_ventana->espectro().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint dentro = m_ventana->espectro().contentsRect().topLeft();
+    QCOMPARE(pantalla.pixel(dentro + QPoint(0, 10)), imagen.pixel(0, 10));
+    QCOMPARE(pantalla.pixel(dentro + QPoint(200, 10)), imagen.pixel(200, 10));
 }
 
 void tst_Frmspectro::ventanatecleada_data()
