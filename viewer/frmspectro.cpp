@@ -377,30 +377,32 @@ qint32 frmspectro::numerocaja(const QLineEdit *caja) const
     return v ? formatonumero::redondearentero(*v) : 0;
 }
 
+frmspectro::Medidas frmspectro::medidas() const
+{
+    // The size always comes from the line picture; both pictures have the same width.
+    return {static_cast<qint16>(formatonumero::redondearentero(m_pctspectrum->escalaancho())),
+            static_cast<qint16>(formatonumero::redondearentero(-m_pctspectrum->escalaalto())), numerocaja(m_txtmin),
+            numerocaja(m_txtmax)};
+}
+
 void frmspectro::redibujar()
 {
-    const auto ancho = static_cast<qint16>(formatonumero::redondearentero(m_pctspectrum->escalaancho()));
-    const auto alto = static_cast<qint16>(formatonumero::redondearentero(-m_pctspectrum->escalaalto()));
-    const qint32 vmin = numerocaja(m_txtmin);
-    const qint32 vmax = numerocaja(m_txtmax);
     if (m_optirisdal[0]->isChecked())
-        irisdal(ancho, alto, vmin, vmax);
+        dibujarvistalineas();
     else
-        irisdal_lorentz(ancho, alto, vmin, vmax, lecturalenient::valor(m_txtgamma->text()));
+        dibujarvistalorentz();
 }
 
 void frmspectro::dibujarvistalineas()
 {
-    irisdal(static_cast<qint16>(formatonumero::redondearentero(m_pctspectrum->escalaancho())),
-            static_cast<qint16>(formatonumero::redondearentero(-m_pctspectrum->escalaalto())), numerocaja(m_txtmin),
-            numerocaja(m_txtmax));
+    const Medidas m = medidas();
+    irisdal(m.ancho, m.alto, m.vmin, m.vmax);
 }
 
 void frmspectro::dibujarvistalorentz()
 {
-    irisdal_lorentz(static_cast<qint16>(formatonumero::redondearentero(m_pctspectrum->escalaancho())),
-                    static_cast<qint16>(formatonumero::redondearentero(-m_pctspectrum->escalaalto())),
-                    numerocaja(m_txtmin), numerocaja(m_txtmax), lecturalenient::valor(m_txtgamma->text()));
+    const Medidas m = medidas();
+    irisdal_lorentz(m.ancho, m.alto, m.vmin, m.vmax, lecturalenient::valor(m_txtgamma->text()));
 }
 
 void frmspectro::irisdal(qint16 ancho, qint16 alto, qint32 vmin, qint32 vmax)

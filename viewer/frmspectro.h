@@ -84,6 +84,14 @@ private:
     void lecturapuntero(double x);
     void lecturatotal(double x);
 
+    // Picture size and window bounds as every redraw reads them.
+    struct Medidas {
+        qint16 ancho;
+        qint16 alto;
+        qint32 vmin;
+        qint32 vmax;
+    };
+    Medidas medidas() const;
     qint32 numerocaja(const QLineEdit *caja) const;
     void avisar(const QString &texto);
 
