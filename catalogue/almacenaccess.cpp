@@ -118,8 +118,7 @@ private:
 class AlmacenAccess final : public AlmacenLineas {
 public:
     AlmacenAccess(QString fichero, int etapamaxima)
-        : m_fichero(std::move(fichero))
-        , m_etapamaxima(etapamaxima)
+        : AlmacenLineas(std::move(fichero), etapamaxima)
     {
     }
 
@@ -131,7 +130,7 @@ public:
         ResultadoConsulta resultado;
         const Clave claveelemento(elemento);
         const Clave clavetipo(tipo);
-        TablaAccess::Apertura a = TablaAccess::abrir(m_fichero, nombretabla);
+        TablaAccess::Apertura a = TablaAccess::abrir(fichero(), nombretabla);
         if (!a.tabla) {
             resultado.error = a.error;
             return resultado;
@@ -156,7 +155,7 @@ public:
             if (!londa) {
                 if (tabla.error().isEmpty())
                     resultado.error = QStringLiteral("%1: a line of %2 %3 has no wavelength")
-                                          .arg(m_fichero, elemento, tipo);
+                                          .arg(fichero(), elemento, tipo);
                 break;
             }
             resultado.longitudes.push_back(*londa);
@@ -168,12 +167,6 @@ public:
         return resultado;
     }
 
-    int etapamaxima() const override { return m_etapamaxima; }
-    QString fichero() const override { return m_fichero; }
-
-private:
-    QString m_fichero;
-    int m_etapamaxima = 0;
 };
 
 } // namespace

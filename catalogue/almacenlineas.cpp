@@ -3,6 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+AlmacenLineas::AlmacenLineas(QString fichero, int etapamaxima)
+    : m_fichero(std::move(fichero))
+    , m_etapamaxima(etapamaxima)
+{
+}
+
 AperturaAlmacen abriralmacen(const QString &directorio)
 {
     const QDir dir(directorio);

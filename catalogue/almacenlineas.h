@@ -13,16 +13,22 @@ struct ResultadoConsulta {
 
 class AlmacenLineas {
 public:
-    AlmacenLineas() = default;
     virtual ~AlmacenLineas() = default;
     Q_DISABLE_COPY_MOVE(AlmacenLineas)
 
     // Rows whose Elemento and Tipo equal the texts, ignoring letter case.
     virtual ResultadoConsulta consultar(const QString &elemento, const QString &tipo) const = 0;
     // Highest stage number present in the store (e.g. 70); 0 if unknown or empty.
-    virtual int etapamaxima() const = 0;
+    int etapamaxima() const { return m_etapamaxima; }
     // Path of the open file.
-    virtual QString fichero() const = 0;
+    const QString &fichero() const { return m_fichero; }
+
+protected:
+    AlmacenLineas(QString fichero, int etapamaxima);
+
+private:
+    QString m_fichero;
+    int m_etapamaxima = 0;
 };
 
 struct AperturaAlmacen {

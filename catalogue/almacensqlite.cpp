@@ -73,10 +73,9 @@ QString errorprimeracolumna(const QString &fichero, const QString &columna,
 class AlmacenSqlite final : public AlmacenLineas {
 public:
     AlmacenSqlite(QString fichero, QString primeracolumna, int etapamaxima)
-        : m_fichero(std::move(fichero))
+        : AlmacenLineas(std::move(fichero), etapamaxima)
         , m_primeracolumna(std::move(primeracolumna))
         , m_consulta(consultaespecie(m_primeracolumna))
-        , m_etapamaxima(etapamaxima)
     {
     }
 
@@ -86,40 +85,35 @@ public:
     {
         ResultadoConsulta resultado;
         BaseSqlite base;
-        resultado.error = abrirbase(base, m_fichero);
+        resultado.error = abrirbase(base, fichero());
         if (!resultado.error.isEmpty())
             return resultado;
         SentenciaSqlite consulta = base.preparar(m_consulta.constData());
         if (!consulta.valida() || !consulta.enlazar(1, elemento) || !consulta.enlazar(2, tipo)) {
             resultado.error =
-                QStringLiteral("%1: the species query fails (%2)").arg(m_fichero, base.error());
+                QStringLiteral("%1: the species query fails (%2)").arg(fichero(), base.error());
             return resultado;
         }
         SentenciaSqlite::Paso paso;
         while ((paso = consulta.paso()) == SentenciaSqlite::Paso::Fila) {
             const SentenciaSqlite::TipoValor t = consulta.tipo(0);
             if (!esnumero(t)) {
-                resultado.error = errorprimeracolumna(m_fichero, m_primeracolumna, t);
+                resultado.error = errorprimeracolumna(fichero(), m_primeracolumna, t);
                 break;
             }
             resultado.longitudes.push_back(consulta.real(0));
         }
         if (paso == SentenciaSqlite::Paso::Error)
             resultado.error =
-                QStringLiteral("%1: the species query fails (%2)").arg(m_fichero, consulta.error());
+                QStringLiteral("%1: the species query fails (%2)").arg(fichero(), consulta.error());
         if (!resultado.error.isEmpty())
             resultado.longitudes.clear();
         return resultado;
     }
 
-    int etapamaxima() const override { return m_etapamaxima; }
-    QString fichero() const override { return m_fichero; }
-
 private:
-    QString m_fichero;
     QString m_primeracolumna;
     QByteArray m_consulta;
-    int m_etapamaxima = 0;
 };
 
 } // namespace
